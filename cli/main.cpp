@@ -1,0 +1,88 @@
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ConsoleMessageSink.h"
+#include "FileError.h"
+#include "PinoutCsvConverter.h"
+#include "ReleaseFailureReporter.h"
+#include "Utf16.h"
+#include "Version.h"
+
+namespace {
+
+constexpr const char* kProgram = "kelvane-convert";
+
+void printUsage(std::FILE* out)
+{
+    std::fprintf(out,
+        "Usage: %s [OPTION]... FILE...\n"
+        "Convert pinout files (tab-separated text) into CSV pin lists for schematic symbols.\n"
+        "Each FILE is written beside itself as FILE.csv, replacing any file of that name.\n"
+        "\n"
+        "  -h, --help     show this help and exit\n"
+        "  -V, --version  show the version and exit\n"
+        "\n"
+        "Exit status: 0 when every FILE was converted, 1 when any was not, 2 for a usage error.\n",
+        kProgram);
+}
+
+int usageError(const std::string& problem)
+{
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram, problem.c_str(), kProgram);
+    return 2;
+}
+
+bool convertOne(const std::string& path)
+{
+    ConsoleMessageSink sink(kProgram, path);
+    try {
+        kelvane::PinoutCsvConverter().Convert(kelvane::fromUtf8(path), sink);
+    } catch (const kelvane::FileError& error) {
+        std::fprintf(stderr, "%s: %s: %s\n", kProgram, path.c_str(), error.what());
+        return false;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s: %s: Out of memory.\n", kProgram, path.c_str());
+        return false;
+    }
+    return sink.succeeded();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // A file-size limit then fails the write like a full disk instead of killing us.
+    std::signal(SIGXFSZ, SIG_IGN);
+    kelvane::setReleaseFailureReporter([](const std::u16string& text) {
+        std::fprintf(stderr, "%s: %s\n", kProgram, kelvane::toUtf8(text).c_str());
+    });
+
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "-h" || arg == "--help") {
+            printUsage(stdout);
+            return 0;
+        } else if (arg == "-V" || arg == "--version") {
+            std::printf("%s %s\n", kProgram, kelvane::kVersion);
+            return 0;
+        } else {
+            return usageError("unrecognized option '" + arg + "'");
+        }
+    }
+    if (files.empty())
+        return usageError("no pinout FILE given");
+
+    bool allConverted = true;
+    for (const auto& file : files)
+        allConverted = convertOne(file) && allConverted;
+    return allConverted ? 0 : 1;
+}

@@ -1,0 +1,188 @@
+#include "TextLineReader.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+
+#include "FileError.h"
+#include "FullPath.h"
+#include "ReleaseFailureReporter.h"
+
+namespace kelvane {
+namespace {
+
+constexpr unsigned char kLf = 0x0A;
+constexpr unsigned char kCr = 0x0D;
+constexpr unsigned char kEndOfText = 0x1A;
+
+// Bytes that need more than a plain copy: they end a line, end the data, or
+// may be the first half of a CR LF pair.
+constexpr std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> table{};
+    table[0x00] = table[kLf] = table[kCr] = table[kEndOfText] = true;
+    return table;
+}();
+
+void appendBytes(std::u16string& line, const unsigned char* bytes, std::size_t count)
+{
+    const std::size_t old = line.size();
+    line.resize(old + count);
+    std::copy(bytes, bytes + count, line.begin() + static_cast<std::ptrdiff_t>(old));
+}
+
+}  // namespace
+
+TextLineReader::~TextLineReader()
+{
+    if (!isOpen())
+        return;
+    try {
+        Close();
+    } catch (const FileError& error) {
+        try {
+            reportReleaseFailure(__FILE__, __LINE__, error.message());
+        } catch (...) {
+        }
+    }
+}
+
+bool TextLineReader::Open(const std::u16string& path)
+{
+    Close();
+    const auto resolved = resolveForOpen(path);
+    if (!resolved)
+        return false;
+
+    // Non-blocking so that a FIFO is refused at once instead of waiting for a writer.
+    const int fd = ::open(resolved->native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    fullPath_ = resolved->full;
+    fill_ = pos_ = 0;
+    endOfData_ = false;
+    return true;
+}
+
+TextLineReader::Fill TextLineReader::refill()
+{
+    fill_ = pos_ = 0;
+    for (;;) {
+        const ssize_t count = ::read(fd_, buffer_, kBufferSize);
+        if (count > 0) {
+            fill_ = static_cast<std::size_t>(count);
+            return Fill::Data;
+        }
+        if (count == 0) {
+            endOfData_ = true;
+            return Fill::End;
+        }
+        if (errno != EINTR)
+            return Fill::Failed;
+    }
+}
+
+bool TextLineReader::ReadLine(std::u16string& line)
+{
+    line.clear();
+    for (;;) {
+        std::size_t taken = 0;
+        bool heldNul = false;
+        bool endsWithLf = false;
+        bool readFailed = false;
+
+        while (taken < kChunkSize) {
+            if (pos_ == fill_) {
+                if (endOfData_)
+                    break;
+                const Fill result = refill();
+                if (result != Fill::Data) {
+                    readFailed = result == Fill::Failed;
+                    break;
+                }
+            }
+
+            const std::size_t limit = std::min(fill_, pos_ + (kChunkSize - taken));
+            std::size_t plainEnd = pos_;
+            while (plainEnd < limit && !kSpecial[buffer_[plainEnd]])
+                ++plainEnd;
+            if (plainEnd > pos_) {
+                if (!heldNul)
+                    appendBytes(line, buffer_ + pos_, plainEnd - pos_);
+                taken += plainEnd - pos_;
+                pos_ = plainEnd;
+                continue;
+            }
+
+            const unsigned char byte = buffer_[pos_++];
+            if (byte == kEndOfText) {
+                // Nothing from here on is ever delivered.
+                endOfData_ = true;
+                fill_ = pos_ = 0;
+                break;
+            }
+            ++taken;
+            if (byte == 0x00) {
+                heldNul = true;
+                continue;
+            }
+            char16_t delivered = byte;
+            if (byte == kCr) {
+                if (pos_ == fill_ && !endOfData_ && refill() == Fill::Failed) {
+                    // The CR was read; the line ends with it and the next call tries again.
+                    if (!heldNul)
+                        line.push_back(u'\r');
+                    break;
+                }
+                if (pos_ < fill_ && buffer_[pos_] == kLf) {
+                    ++pos_;
+                    delivered = u'\n';
+                }
+            }
+            if (!heldNul)
+                line.push_back(delivered);
+            if (delivered == u'\n') {
+                endsWithLf = true;
+                break;
+            }
+        }
+
+        if (taken == 0) {
+            if (readFailed)
+                throw FileError(FileError::GenericFailure, fullPath_);
+            break;
+        }
+        if (endsWithLf || heldNul || taken < kChunkSize)
+            break;
+    }
+
+    const bool nonEmpty = !line.empty();
+    if (nonEmpty && line.back() == u'\n')
+        line.pop_back();
+    return nonEmpty;
+}
+
+void TextLineReader::Close()
+{
+    if (!isOpen())
+        return;
+    const int fd = fd_;
+    fd_ = -1;
+    fill_ = pos_ = 0;
+    endOfData_ = false;
+    // Linux releases the descriptor even when close reports EINTR.
+    if (::close(fd) != 0 && errno != EINTR)
+        throw FileError(FileError::DiskFull, fullPath_);
+}
+
+}  // namespace kelvane
