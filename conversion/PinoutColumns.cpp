@@ -1,25 +1,24 @@
 #include "PinoutColumns.h"
 
 namespace kelvane {
-namespace {
-
-// Cuts the text before the next tab off the front of rest; the tab goes too.
-std::u16string_view takeField(std::u16string_view& rest)
-{
-    const auto tab = rest.find(u'\t');
-    const auto field = rest.substr(0, tab);
-    rest = tab == std::u16string_view::npos ? std::u16string_view() : rest.substr(tab + 1);
-    return field;
-}
-
-}  // namespace
 
 PinoutColumns splitColumns(std::u16string_view line)
 {
+    // One pass up to the third tab; the rest of the line is never looked at.
     PinoutColumns columns;
-    columns.number = takeField(line);
-    columns.groupKey = takeField(line);
-    columns.name = takeField(line);
+    std::u16string_view* const targets[] = {&columns.number, &columns.groupKey, &columns.name};
+    const char16_t* const data = line.data();
+    const std::size_t size = line.size();
+    std::size_t start = 0;
+    for (auto* target : targets) {
+        if (start > size)
+            break;
+        std::size_t stop = start;
+        while (stop < size && data[stop] != u'\t')
+            ++stop;
+        *target = std::u16string_view(data + start, stop - start);
+        start = stop + 1;
+    }
     return columns;
 }
 

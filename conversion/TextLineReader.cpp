@@ -9,6 +9,10 @@
 #include <array>
 #include <cerrno>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "FileError.h"
 #include "FullPath.h"
 #include "ReleaseFailureReporter.h"
@@ -27,6 +31,27 @@ constexpr std::array<bool, 256> kSpecial = [] {
     table[0x00] = table[kLf] = table[kCr] = table[kEndOfText] = true;
     return table;
 }();
+
+// Index of the first byte in [from, to) that needs more than a plain copy, or to.
+std::size_t plainRunEnd(const unsigned char* bytes, std::size_t from, std::size_t to)
+{
+#if defined(__SSE2__)
+    const __m128i nul = _mm_setzero_si128();
+    const __m128i lf = _mm_set1_epi8(static_cast<char>(kLf));
+    const __m128i cr = _mm_set1_epi8(static_cast<char>(kCr));
+    const __m128i endOfText = _mm_set1_epi8(static_cast<char>(kEndOfText));
+    for (; from + 16 <= to; from += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + from));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, nul), _mm_cmpeq_epi8(block, lf)),
+            _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, endOfText)));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return from + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+#endif
+    while (from < to && !kSpecial[bytes[from]])
+        ++from;
+    return from;
+}
 
 void appendBytes(std::u16string& line, const unsigned char* bytes, std::size_t count)
 {
@@ -113,9 +138,7 @@ bool TextLineReader::ReadLine(std::u16string& line)
             }
 
             const std::size_t limit = std::min(fill_, pos_ + (kChunkSize - taken));
-            std::size_t plainEnd = pos_;
-            while (plainEnd < limit && !kSpecial[buffer_[plainEnd]])
-                ++plainEnd;
+            const std::size_t plainEnd = plainRunEnd(buffer_, pos_, limit);
             if (plainEnd > pos_) {
                 if (!heldNul)
                     appendBytes(line, buffer_ + pos_, plainEnd - pos_);

@@ -5,14 +5,46 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "FileError.h"
 #include "FullPath.h"
 #include "ReleaseFailureReporter.h"
 
 namespace kelvane {
+namespace {
+
+constexpr bool isStorable(char16_t c) { return c != 0 && c <= 0xFF; }
+
+// Stores the leading run of storable characters as bytes and returns its length.
+std::size_t narrowStorable(const char16_t* from, std::size_t count, unsigned char* to)
+{
+    std::size_t done = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i highByte = _mm_set1_epi16(static_cast<short>(0xFF00));
+    for (; done + 16 <= count; done += 16) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + done));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + done + 8));
+        const __m128i above = _mm_and_si128(_mm_or_si128(low, high), highByte);
+        const __m128i nul = _mm_or_si128(_mm_cmpeq_epi16(low, zero), _mm_cmpeq_epi16(high, zero));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(above, zero)) != 0xFFFF || _mm_movemask_epi8(nul) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), _mm_packus_epi16(low, high));
+    }
+#endif
+    for (; done < count && isStorable(from[done]); ++done)
+        to[done] = static_cast<unsigned char>(from[done]);
+    return done;
+}
+
+}  // namespace
 
 TextLineWriter::~TextLineWriter()
 {
@@ -57,14 +89,19 @@ bool TextLineWriter::Create(const std::u16string& path)
 
 void TextLineWriter::Write(std::u16string_view text)
 {
-    for (const char16_t c : text) {
-        if (c == u'\0')
+    const char16_t* next = text.data();
+    const char16_t* const end = next + text.size();
+    while (next != end) {
+        if (*next == u'\0')
             return;
-        if (c > 0xFF)
+        if (*next > 0xFF)
             throw FileError(FileError::DiskFull, fullPath_);
         if (fill_ == kBufferSize && !flush())
             throw FileError(FileError::DiskFull, fullPath_);
-        buffer_[fill_++] = static_cast<unsigned char>(c);
+        const auto room = std::min(kBufferSize - fill_, static_cast<std::size_t>(end - next));
+        const std::size_t stored = narrowStorable(next, room, buffer_ + fill_);
+        fill_ += stored;
+        next += stored;
     }
 }
 
