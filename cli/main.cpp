@@ -55,6 +55,9 @@ bool convertOne(const std::string& path, bool check)
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "%s: %s: Out of memory.\n", kProgram, path.c_str());
         return false;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s: %s\n", kProgram, path.c_str(), error.what());
+        return false;
     }
     if (!sink.succeeded())
         return false;
