@@ -48,7 +48,7 @@ TEST(Converter, ConvertsAFileAndSaysWhereTheCsvWent)
     writeFile(dir.file("board.txt"), kPinout);
     const auto result = runProgram(kConverter, {"board.txt"}, std::nullopt, dir.path());
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "wrote board.txt.csv\n");
+    EXPECT_EQ(result.out, "wrote board.txt.csv (tab layout, 2 pins, 2 groups)\n");
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(readFile(dir.file("board.txt.csv")), kCsv);
 }
@@ -60,7 +60,7 @@ TEST(Converter, GoesOnPastAFileThatIsNotFound)
     writeFile(dir.file("c.txt"), kPinout);
     const auto result = runProgram(kConverter, {"a.txt", "b.txt", "c.txt"}, std::nullopt, dir.path());
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "wrote a.txt.csv\nwrote c.txt.csv\n");
+    EXPECT_EQ(result.out, "wrote a.txt.csv (tab layout, 2 pins, 2 groups)\nwrote c.txt.csv (tab layout, 2 pins, 2 groups)\n");
     EXPECT_EQ(result.err, "kelvane-convert: b.txt: File is Not Found\xEF\xBC\x81\n");
     EXPECT_EQ(readFile(dir.file("a.txt.csv")), kCsv);
     EXPECT_EQ(readFile(dir.file("c.txt.csv")), kCsv);
@@ -90,7 +90,7 @@ TEST(Converter, ReportsAFullDiskAndGoesOn)
     const auto result = runProgram(kConverter, {"big.txt", "small.txt"}, 6000, dir.path());
 
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "wrote small.txt.csv\n");
+    EXPECT_EQ(result.out, "wrote small.txt.csv (tab layout, 2 pins, 2 groups)\n");
     const std::string diskFull = "Disk full while accessing " + dir.path() + "/big.txt.csv.";
     EXPECT_NE(result.err.find("kelvane-convert: Exception thrown in destructor (TextLineWriter.cpp:"), std::string::npos) << result.err;
     EXPECT_TRUE(result.err.ends_with("kelvane-convert: big.txt: " + diskFull + "\n")) << result.err;

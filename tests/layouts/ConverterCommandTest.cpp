@@ -1,58 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "Files.h"
+#include "RunProgram.h"
 #include "TempDir.h"
 
 namespace kelvane {
 namespace {
 
 using test::readFile;
+using test::runProgram;
 using test::TempDir;
 using test::writeFile;
 
-struct CommandResult {
-    int exitStatus = -1;
-    std::string out;
-    std::string err;
-};
-
-CommandResult runConverter(const TempDir& dir, const std::vector<std::string>& args)
-{
-    const std::string outPath = dir.file("stdout");
-    const std::string errPath = dir.file("stderr");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
-            ::_exit(126);
-        std::vector<char*> argv{const_cast<char*>(KELVANE_CONVERT_PATH)};
-        for (const auto& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    CommandResult result;
-    int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        result.exitStatus = WEXITSTATUS(status);
-    result.out = readFile(outPath);
-    result.err = readFile(errPath);
-    return result;
-}
+const std::string kConverter = KELVANE_CONVERT_PATH;
 
 struct FooterCase {
     const char* name;
     const char* footer;
     bool check;
-    int exitStatus;
+    int exitCode;
     bool warns;
 };
 
@@ -73,9 +42,9 @@ TEST_P(ConverterFooterCheck, TellsLayoutPinsAndGroupsAndWarnsOnADifferentTotal)
         args.push_back("--check");
     args.push_back(input);
 
-    const CommandResult result = runConverter(dir, args);
+    const auto result = runProgram(kConverter, args);
 
-    EXPECT_EQ(result.exitStatus, GetParam().exitStatus);
+    EXPECT_EQ(result.exitCode, GetParam().exitCode);
     EXPECT_EQ(result.out, "wrote " + input + ".csv (space-aligned layout, 11 pins, 5 groups)\n");
     if (GetParam().warns)
         EXPECT_EQ(result.err, "kelvane-convert: " + input + ": warning: the footer states 12 pins, but 11 were converted\n");
@@ -98,9 +67,9 @@ TEST(ConverterSuccessLine, CountsOnePinAndOneGroupInTheSingular)
     const std::string input = dir.file("one.txt");
     writeFile(input, "Pin,Pin Name,Bank\nA1,IO_A,0\n");
 
-    const CommandResult result = runConverter(dir, {input});
+    const auto result = runProgram(kConverter, {input});
 
-    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "wrote " + input + ".csv (comma-separated layout, 1 pin, 1 group)\n");
 }
 
@@ -112,9 +81,9 @@ TEST(ConverterFooterCheck, OnlyTheMismatchedFileFailsTheCheck)
     writeFile(good, readFile(test::fixturePath("worked-example.txt")));
     writeFile(bad, "x\ny\nA1\t0\tIO_A \n\nTotal Number of Pins generated, 2\n");
 
-    const CommandResult result = runConverter(dir, {"--check", bad, good});
+    const auto result = runProgram(kConverter, {"--check", bad, good});
 
-    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out,
         "wrote " + bad + ".csv (tab layout, 1 pin, 1 group)\n"
         "wrote " + good + ".csv (tab layout, 10 pins, 5 groups)\n");
