@@ -16,7 +16,7 @@ const std::u16string* LineLookahead::peek(std::size_t index)
             return nullptr;
         HeldLine line;
         line.flag = reader_.ReadLine(line.text);
-        if (!line.flag) {
+        if (!line.flag && reader_.atEndOfData()) {
             ended_ = true;
             return nullptr;
         }

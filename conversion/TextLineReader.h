@@ -28,6 +28,9 @@ public:
     void Close();
 
     bool isOpen() const noexcept { return fd_ >= 0; }
+    // True once no byte is left to deliver; a false ReadLine alone doesn't say so,
+    // since a line that begins with U+0000 reads as false too.
+    bool atEndOfData() const noexcept { return endOfData_ && pos_ == fill_; }
     const std::u16string& fullPath() const noexcept { return fullPath_; }
 
 private:

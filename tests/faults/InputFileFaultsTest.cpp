@@ -195,5 +195,25 @@ INSTANTIATE_TEST_SUITE_P(Faults, InputNotARegularFile,
             }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Found by fuzzing: a line that begins with NUL reads as false and empty although
+// the file goes on, and the lines after it must still be converted.
+TEST(InputFaults, LineThatBeginsWithNulDoesNotEndTheFile)
+{
+    TempDir dir;
+    const std::string input = dir.file("pins.txt");
+    using namespace std::string_literals;
+    const std::string pinout = "heading\r\n\0\0junk\r\nA1\t0\tIO_A \r\n\0tail\r\nB1\t1\tIO_B \r\n"s;
+    writeFile(input, pinout);
+
+    test::RecordingSink sink;
+    PinoutCsvConverter().Convert(test::widen(input), sink);
+
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].style, MessageStyle::Plain);
+    // The NUL-led fourth line reads as empty and ends the pins, as an empty line does.
+    EXPECT_EQ(readFile(input + ".csv"), kHeader + "Gate-A,A1,IO_A,Undefined,0,1\r\n");
+    EXPECT_EQ(readFile(input), pinout);
+}
+
 }  // namespace
 }  // namespace kelvane
