@@ -202,7 +202,7 @@ TEST(InputFaults, LineThatBeginsWithNulDoesNotEndTheFile)
     TempDir dir;
     const std::string input = dir.file("pins.txt");
     using namespace std::string_literals;
-    const std::string pinout = "heading\r\n\0\0junk\r\nA1\t0\tIO_A \r\n\0tail\r\nB1\t1\tIO_B \r\n"s;
+    const std::string pinout = "Device/Package kvnul 2026-12-01\r\n\0\0junk\r\nA1\t0\tIO_A \r\n\0tail\r\nB1\t1\tIO_B \r\n"s;
     writeFile(input, pinout);
 
     test::RecordingSink sink;
