@@ -1,36 +1,27 @@
 #include "CsvField.h"
 
-#include <cstdint>
-
 namespace kelvane {
-namespace {
 
-bool needsQuotes(std::u16string_view field)
+char16_t* writeCsvField(char16_t* out, std::u16string_view field)
 {
-    // One bit per character that forces quotes: CR, double quote, comma.
-    constexpr std::uint64_t kForcing = (1ull << u'\r') | (1ull << u'"') | (1ull << u',');
-    for (const char16_t c : field) {
-        if (c <= u',' && ((kForcing >> c) & 1) != 0)
-            return true;
+    // Copied as is while looking, without a branch per character: quoting is rare.
+    bool forcing = false;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char16_t c = field[i];
+        out[i] = c;
+        forcing |= (c == u',') | (c == u'"') | (c == u'\r');
     }
-    return false;
-}
+    if (!forcing)
+        return out + field.size();
 
-}  // namespace
-
-void appendCsvField(std::u16string& row, std::u16string_view field)
-{
-    if (!needsQuotes(field)) {
-        row += field;
-        return;
-    }
-    row += u'"';
+    *out++ = u'"';
     for (const char16_t c : field) {
         if (c == u'"')
-            row += u'"';
-        row += c;
+            *out++ = u'"';
+        *out++ = c;
     }
-    row += u'"';
+    *out++ = u'"';
+    return out;
 }
 
 }  // namespace kelvane

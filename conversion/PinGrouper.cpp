@@ -5,35 +5,33 @@
 namespace kelvane {
 namespace {
 
+bool isGroundName(std::u16string_view name) { return name == u"GND"; }
 bool isSupplyName(std::u16string_view name) { return name.starts_with(u"VCC"); }
 
 }  // namespace
 
-bool PinGrouper::startsGroup(std::u16string_view groupKey, std::u16string_view name) const
-{
-    if (name == u"GND" && previousName_ != u"GND")
-        return true;
-    if (isSupplyName(name) && !isSupplyName(previousName_))
-        return true;
-    // Supply pins of several banks stay one group.
-    return groupKey != previousGroupKey_ && !isSupplyName(name);
-}
-
 PinGrouper::Placement PinGrouper::place(std::u16string_view groupKey, std::u16string_view name)
 {
-    if (name.empty()) {
-        // A nameless pin takes its group key as name and joins the current group.
+    const bool named = !name.empty();
+    // A nameless pin takes its group key as name and joins the current group.
+    if (!named)
         name = groupKey;
-    } else {
-        if (startsGroup(groupKey, name)) {
+    const bool ground = isGroundName(name);
+    const bool supply = isSupplyName(name);
+    if (named) {
+        const bool keyChanged = groupKey != previousGroupKey_;
+        // Supply pins of several banks stay one group.
+        if ((ground && !previousWasGround_) || (supply && !previousWasSupply_) || (keyChanged && !supply)) {
             ++groupCount_;
             group_ = groupName(groupCount_);
             sequence_ = 1;
         }
-        previousGroupKey_.assign(groupKey);
+        if (keyChanged)
+            previousGroupKey_.assign(groupKey);
     }
-    previousName_.assign(name);
-    return Placement{group_, previousName_, sequence_++};
+    previousWasGround_ = ground;
+    previousWasSupply_ = supply;
+    return Placement{group_, name, sequence_++};
 }
 
 }  // namespace kelvane

@@ -18,18 +18,18 @@ public:
     };
 
     // name is the pin's name as it is to be written (already fixed up by the caller).
-    // The views returned stay valid until the next call.
+    // group stays valid until the next call; name is one of the two arguments.
     Placement place(std::u16string_view groupKey, std::u16string_view name);
 
     std::int64_t groupCount() const noexcept { return groupCount_; }
 
 private:
-    bool startsGroup(std::u16string_view groupKey, std::u16string_view name) const;
-
     std::int64_t groupCount_ = 0;
     std::u16string group_;
     std::int64_t sequence_ = 1;
-    std::u16string previousName_;
+    // The rules look at the previous name only as ground or supply name.
+    bool previousWasGround_ = false;
+    bool previousWasSupply_ = false;
     std::u16string previousGroupKey_;
 };
 

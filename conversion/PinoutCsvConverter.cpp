@@ -1,6 +1,6 @@
 #include "PinoutCsvConverter.h"
 
-#include "CsvField.h"
+#include "CsvRowBuilder.h"
 #include "LineLookahead.h"
 #include "PinGrouper.h"
 #include "PinoutFooter.h"
@@ -26,22 +26,6 @@ std::optional<std::int64_t> findStatedPinTotal(LineLookahead& lines, std::u16str
         total = statedPinTotal(line);
     }
     return total;
-}
-
-void appendDecimal(std::u16string& row, std::int64_t value)
-{
-    char digits[24];
-    int count = 0;
-    const bool negative = value < 0;
-    auto magnitude = negative ? -static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (negative)
-        row += u'-';
-    while (count > 0)
-        row += static_cast<char16_t>(digits[--count]);
 }
 
 }  // namespace
@@ -90,21 +74,11 @@ void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSin
     writer.Write(kHeader);
 
     PinGrouper grouper;
-    std::u16string row;
+    CsvRowBuilder row;
     while (!rows->endsRows(line)) {
         const PinRow pinRow = rows->parse(line);
         const auto pin = grouper.place(pinRow.groupKey, pinRow.name);
-
-        row.assign(u"Gate-");
-        row += pin.group;
-        row += u',';
-        appendCsvField(row, pinRow.number);
-        row += u',';
-        appendCsvField(row, pin.name);
-        row += u",Undefined,0,";
-        appendDecimal(row, pin.sequence);
-        row += u"\r\n";
-        writer.Write(row);
+        writer.Write(row.build(pin.group, pinRow.number, pin.name, pin.sequence));
         ++summary.pins;
 
         lines.next(line);
