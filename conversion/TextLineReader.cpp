@@ -120,6 +120,18 @@ TextLineReader::Fill TextLineReader::refill()
 bool TextLineReader::ReadLine(std::u16string& line)
 {
     line.clear();
+    // Most lines lie whole in the buffer with nothing in them but plain bytes; the
+    // chunks make no difference to such a line.
+    const std::size_t plainEnd = plainRunEnd(buffer_, pos_, fill_);
+    std::size_t lineEnd = plainEnd;
+    if (lineEnd + 1 < fill_ && buffer_[lineEnd] == kCr)
+        ++lineEnd;
+    if (lineEnd < fill_ && buffer_[lineEnd] == kLf) {
+        appendBytes(line, buffer_ + pos_, plainEnd - pos_);
+        pos_ = lineEnd + 1;
+        return true;
+    }
+
     for (;;) {
         std::size_t taken = 0;
         bool heldNul = false;

@@ -38,6 +38,15 @@ std::size_t narrowStorable(const char16_t* from, std::size_t count, unsigned cha
             break;
         _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), _mm_packus_epi16(low, high));
     }
+    if (done + 8 <= count) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + done));
+        const __m128i above = _mm_and_si128(low, highByte);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(above, zero)) == 0xFFFF
+            && _mm_movemask_epi8(_mm_cmpeq_epi16(low, zero)) == 0) {
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(to + done), _mm_packus_epi16(low, low));
+            done += 8;
+        }
+    }
 #endif
     for (; done < count && isStorable(from[done]); ++done)
         to[done] = static_cast<unsigned char>(from[done]);
