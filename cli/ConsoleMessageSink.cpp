@@ -12,9 +12,9 @@ ConsoleMessageSink::ConsoleMessageSink(std::string program, std::string inputPat
 
 void ConsoleMessageSink::Show(const std::u16string& text, const std::u16string&, kelvane::MessageStyle style)
 {
+    // Success is told by the caller, who knows what the file held.
     if (style == kelvane::MessageStyle::Plain) {
         succeeded_ = true;
-        std::printf("wrote %s.csv\n", inputPath_.c_str());
     } else {
         std::fprintf(stderr, "%s: %s: %s\n", program_.c_str(), inputPath_.c_str(), kelvane::toUtf8(text).c_str());
     }

@@ -1,8 +1,11 @@
 #include "PinoutCsvConverter.h"
 
 #include "CsvField.h"
+#include "LineLookahead.h"
 #include "PinGrouper.h"
-#include "PinoutColumns.h"
+#include "PinoutFooter.h"
+#include "PinoutText.h"
+#include "TabRowParser.h"
 #include "TextLineReader.h"
 #include "TextLineWriter.h"
 
@@ -11,9 +14,18 @@ namespace {
 
 constexpr std::u16string_view kHeader = u"Pin Group,Number,Name,Type,Swap,Seq.\r\n";
 
-bool isStopLine(std::u16string_view line)
+// The footer stands right after the rows, perhaps behind a few padding lines.
+constexpr int kFooterSearchLines = 4;
+
+std::optional<std::int64_t> findStatedPinTotal(LineLookahead& lines, std::u16string& line)
 {
-    return line.empty() || line.starts_with(u"\t\t");
+    auto total = statedPinTotal(line);
+    for (int looked = 0; !total && looked < kFooterSearchLines && isFillerLine(line); ++looked) {
+        if (!lines.next(line))
+            break;
+        total = statedPinTotal(line);
+    }
+    return total;
 }
 
 void appendDecimal(std::u16string& row, std::int64_t value)
@@ -36,6 +48,13 @@ void appendDecimal(std::u16string& row, std::int64_t value)
 
 void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSink& sink)
 {
+    ConversionSummary summary;
+    Convert(inputPath, sink, summary);
+}
+
+void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSink& sink, ConversionSummary& summary)
+{
+    summary = ConversionSummary{};
     TextLineReader reader;
     if (!reader.Open(inputPath)) {
         sink.Show(kFileNotFound, kMessageCaption, MessageStyle::Error);
@@ -48,35 +67,50 @@ void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSin
         return;
     }
 
+    LineLookahead lines(reader);
+    const LayoutDetection detection = detectLayout(lines);
+    summary.layout = detection.layout;
+
     std::u16string line;
-    reader.ReadLine(line);
-    reader.ReadLine(line);
+    TabRowParser tabRows;
+    std::unique_ptr<PinoutRowParser> titledRows;
+    PinoutRowParser* rows = &tabRows;
+    if (detection.layout == PinoutLayout::Tab) {
+        lines.next(line);
+        lines.next(line);
+        lines.next(line);
+    } else {
+        for (std::size_t index = 0; index <= detection.titleLine; ++index)
+            lines.next(line);
+        titledRows = makeTitledRowParser(detection.layout, line);
+        rows = titledRows.get();
+        while (lines.next(line) && isFillerLine(line)) {
+        }
+    }
     writer.Write(kHeader);
 
     PinGrouper grouper;
     std::u16string row;
-    for (;;) {
-        reader.ReadLine(line);
-        if (isStopLine(line))
-            break;
-        const PinoutColumns columns = splitColumns(line);
-        // Name columns end in one blank in these files; it is not part of the name.
-        std::u16string_view name = columns.name;
-        if (!name.empty())
-            name.remove_suffix(1);
-        const auto pin = grouper.place(columns.groupKey, name);
+    while (!rows->endsRows(line)) {
+        const PinRow pinRow = rows->parse(line);
+        const auto pin = grouper.place(pinRow.groupKey, pinRow.name);
 
         row.assign(u"Gate-");
         row += pin.group;
         row += u',';
-        appendCsvField(row, columns.number);
+        appendCsvField(row, pinRow.number);
         row += u',';
         appendCsvField(row, pin.name);
         row += u",Undefined,0,";
         appendDecimal(row, pin.sequence);
         row += u"\r\n";
         writer.Write(row);
+        ++summary.pins;
+
+        lines.next(line);
     }
+    summary.groups = grouper.groupCount();
+    summary.statedPins = findStatedPinTotal(lines, line);
 
     reader.Close();
     writer.Close();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ConversionSummary.h"
 #include "UserMessageSink.h"
 
 namespace kelvane {
@@ -16,6 +17,9 @@ inline constexpr const char16_t* kSuccessfullyGenerated = u"File is Successfully
 class PinoutCsvConverter {
 public:
     void Convert(const std::u16string& inputPath, UserMessageSink& sink);
+    // The same, and tells what the file held; summary is complete when the
+    // success message is shown.
+    void Convert(const std::u16string& inputPath, UserMessageSink& sink, ConversionSummary& summary);
 };
 
 }  // namespace kelvane

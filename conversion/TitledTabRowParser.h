@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+#include "PinoutRowParser.h"
+#include "TitleColumns.h"
+
+namespace kelvane {
+
+// The tab layout that opens with a title row "Pin, Bank, ..., Pin Description"
+// (tab-separated); the columns are found by their titles.
+class TitledTabRowParser : public PinoutRowParser {
+public:
+    static bool recognises(std::u16string_view titleRow);
+    // titleRow must be one that recognises accepts.
+    explicit TitledTabRowParser(std::u16string_view titleRow);
+
+    bool endsRows(std::u16string_view line) const override;
+    PinRow parse(std::u16string_view line) override;
+
+private:
+    TitleColumns columns_;
+};
+
+}  // namespace kelvane
