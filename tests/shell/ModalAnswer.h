@@ -3,31 +3,36 @@
 #include <functional>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
-// Waits (from inside the modal loop that is about to start) for a modal window
-// of type W to come up, then hands it to answer. Gives up after timeoutMs and
-// closes whatever is modal, so a test fails instead of hanging.
+// Waits (from inside the modal loop that is about to start) for an active modal
+// window of type W, hands it to answer, and waits for it to go. A window still
+// modal after timeoutMs is closed, so that a test fails instead of hanging.
 template <typename W>
 void answerModal(std::function<void(W*)> answer, bool* answered, int timeoutMs = 10000)
 {
     auto* timer = new QTimer;
-    auto* elapsed = new int(0);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    auto finish = [timer, clock] {
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+    };
     QObject::connect(timer, &QTimer::timeout, [=] {
-        *elapsed += 10;
-        if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget()); modal && modal->isVisible() && modal->isActiveWindow()) {
-            timer->stop();
-            timer->deleteLater();
-            delete elapsed;
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* wanted = qobject_cast<W*>(modal);
+        if (!*answered && wanted && wanted->isVisible() && wanted->isActiveWindow()) {
             *answered = true;
-            answer(modal);
-        } else if (*elapsed > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete elapsed;
-            if (QWidget* stuck = QApplication::activeModalWidget())
-                stuck->close();
+            answer(wanted);
+        } else if (*answered && !wanted) {
+            finish();
+        } else if (clock->hasExpired(timeoutMs)) {
+            finish();
+            if (modal)
+                modal->close();
         }
     });
     timer->start(10);

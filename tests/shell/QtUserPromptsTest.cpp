@@ -1,4 +1,5 @@
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -103,12 +104,16 @@ void QtUserPromptsTest::chooser()
             parent = chooser->parentWidget();
             mode = chooser->acceptMode();
             if (select.isEmpty()) {
-                chooser->reject();
-            } else {
-                chooser->setDirectory(dir.path());
-                chooser->selectFile(dir.filePath(select));
-                static_cast<QDialog*>(chooser)->accept();
+                QTest::keyClick(chooser, Qt::Key_Escape);
+                return;
             }
+            // As a person would: type the file's path into the name field, press Enter.
+            auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name)
+                return;
+            name->setFocus();
+            QTest::keyClicks(name, dir.filePath(select));
+            QTest::keyClick(name, Qt::Key_Return);
         },
         &answered);
     const auto result = QtUserPrompts().chooseFileToOpen(&owner, kFilter);
