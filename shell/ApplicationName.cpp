@@ -1,0 +1,9 @@
+#include "ApplicationName.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+QString applicationName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
