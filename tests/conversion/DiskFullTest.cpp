@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "ChildProcess.h"
 #include "FileError.h"
 #include "Files.h"
@@ -58,13 +56,13 @@ TEST(DiskFull, ConversionKeepsWrittenRowsAndNamesTheCsv)
     }, kLimit);
 
     ASSERT_EQ(child.exitCode, 0) << child.output;
-    const std::string csvFull = dir.path() + "/pins.txt.csv";
-    const std::regex expected(
-        "reported:Exception thrown in destructor \\(TextLineWriter\\.cpp:[0-9]+\\)\n"
-        "Disk full while accessing " + std::regex_replace(csvFull, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)") + "\\.\n"
-        "error 13:Disk full while accessing .*pins\\.txt\\.csv\\.\n"
-        "messages:0");
-    EXPECT_TRUE(std::regex_match(child.output, expected)) << child.output;
+    const std::string diskFull = "Disk full while accessing " + dir.path() + "/pins.txt.csv.";
+    const std::string prefix = "reported:Exception thrown in destructor (TextLineWriter.cpp:";
+    const std::string suffix = ")\n" + diskFull + "\nerror 13:" + diskFull + "\nmessages:0";
+    ASSERT_TRUE(child.output.starts_with(prefix) && child.output.ends_with(suffix)) << child.output;
+    const std::string lineNumber = child.output.substr(prefix.size(), child.output.size() - prefix.size() - suffix.size());
+    EXPECT_FALSE(lineNumber.empty());
+    EXPECT_EQ(lineNumber.find_first_not_of("0123456789"), std::string::npos) << lineNumber;
 
     const std::string kept = readFile(input + ".csv");
     EXPECT_EQ(kept.size(), kLimit);
