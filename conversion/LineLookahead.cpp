@@ -1,5 +1,8 @@
 #include "LineLookahead.h"
 
+#include <utility>
+
+#include "FileError.h"
 #include "TextLineReader.h"
 
 namespace kelvane {
@@ -12,10 +15,16 @@ LineLookahead::LineLookahead(TextLineReader& reader)
 const std::u16string* LineLookahead::peek(std::size_t index)
 {
     while (held_.size() <= index) {
-        if (ended_ || held_.size() >= kMaxLines || heldChars_ >= kMaxChars)
+        if (ended_ || failure_ || held_.size() >= kMaxLines || heldChars_ >= kMaxChars)
             return nullptr;
         HeldLine line;
-        line.flag = reader_.ReadLine(line.text);
+        try {
+            line.flag = reader_.ReadLine(line.text);
+        } catch (const FileError&) {
+            // Raised in file order, when the conversion reaches this line.
+            failure_ = std::current_exception();
+            return nullptr;
+        }
         if (!line.flag && reader_.atEndOfData()) {
             ended_ = true;
             return nullptr;
@@ -39,6 +48,8 @@ bool LineLookahead::next(std::u16string& line)
         }
         return flag;
     }
+    if (failure_)
+        std::rethrow_exception(std::exchange(failure_, nullptr));
     if (ended_) {
         line.clear();
         return false;

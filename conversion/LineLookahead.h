@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,13 @@ public:
     explicit LineLookahead(TextLineReader& reader);
 
     // Line index of the file (counted from 0), read ahead as needed; nullptr when
-    // the file ends before it or the held-back lines have reached a bound. Only
-    // valid before the first call of next.
+    // the file ends or can't be read before it, or the held-back lines have
+    // reached a bound. Only valid before the first call of next.
     const std::u16string* peek(std::size_t index);
 
     // The next line with the flag of TextLineReader::ReadLine (false with an
-    // empty line at the end of the data).
+    // empty line at the end of the data). A read that failed while looking ahead
+    // raises its FileError here, once the lines before it have been handed out.
     bool next(std::u16string& line);
 
 private:
@@ -38,6 +40,7 @@ private:
     std::size_t heldChars_ = 0;
     std::size_t replayed_ = 0;
     bool ended_ = false;
+    std::exception_ptr failure_;
 };
 
 }  // namespace kelvane

@@ -1,6 +1,7 @@
 #include "PinoutCsvConverter.h"
 
 #include "CsvRowBuilder.h"
+#include "FileError.h"
 #include "LineLookahead.h"
 #include "PinGrouper.h"
 #include "PinoutFooter.h"
@@ -17,13 +18,19 @@ constexpr std::u16string_view kHeader = u"Pin Group,Number,Name,Type,Swap,Seq.\r
 // The footer stands right after the rows, perhaps behind a few padding lines.
 constexpr int kFooterSearchLines = 4;
 
+// The pins are all written by now: a footer that can't be read states nothing
+// rather than failing the conversion.
 std::optional<std::int64_t> findStatedPinTotal(LineLookahead& lines, std::u16string& line)
 {
     auto total = statedPinTotal(line);
-    for (int looked = 0; !total && looked < kFooterSearchLines && isFillerLine(line); ++looked) {
-        if (!lines.next(line))
-            break;
-        total = statedPinTotal(line);
+    try {
+        for (int looked = 0; !total && looked < kFooterSearchLines && isFillerLine(line); ++looked) {
+            if (!lines.next(line))
+                break;
+            total = statedPinTotal(line);
+        }
+    } catch (const FileError&) {
+        return std::nullopt;
     }
     return total;
 }
@@ -32,13 +39,17 @@ std::optional<std::int64_t> findStatedPinTotal(LineLookahead& lines, std::u16str
 
 void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSink& sink)
 {
-    ConversionSummary summary;
-    Convert(inputPath, sink, summary);
+    run(inputPath, sink, nullptr);
 }
 
 void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSink& sink, ConversionSummary& summary)
 {
     summary = ConversionSummary{};
+    run(inputPath, sink, &summary);
+}
+
+void PinoutCsvConverter::run(const std::u16string& inputPath, UserMessageSink& sink, ConversionSummary* summary)
+{
     TextLineReader reader;
     if (!reader.Open(inputPath)) {
         sink.Show(kFileNotFound, kMessageCaption, MessageStyle::Error);
@@ -53,7 +64,8 @@ void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSin
 
     LineLookahead lines(reader);
     const LayoutDetection detection = detectLayout(lines);
-    summary.layout = detection.layout;
+    ConversionSummary facts;
+    facts.layout = detection.layout;
 
     std::u16string line;
     TabRowParser tabRows;
@@ -62,16 +74,17 @@ void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSin
     if (detection.layout == PinoutLayout::Tab) {
         lines.next(line);
         lines.next(line);
+        writer.Write(kHeader);
         lines.next(line);
     } else {
         for (std::size_t index = 0; index <= detection.titleLine; ++index)
             lines.next(line);
         titledRows = makeTitledRowParser(detection.layout, line);
         rows = titledRows.get();
+        writer.Write(kHeader);
         while (lines.next(line) && isFillerLine(line)) {
         }
     }
-    writer.Write(kHeader);
 
     PinGrouper grouper;
     CsvRowBuilder row;
@@ -79,12 +92,15 @@ void PinoutCsvConverter::Convert(const std::u16string& inputPath, UserMessageSin
         const PinRow pinRow = rows->parse(line);
         const auto pin = grouper.place(pinRow.groupKey, pinRow.name);
         writer.Write(row.build(pin.group, pinRow.number, pin.name, pin.sequence));
-        ++summary.pins;
+        ++facts.pins;
 
         lines.next(line);
     }
-    summary.groups = grouper.groupCount();
-    summary.statedPins = findStatedPinTotal(lines, line);
+    facts.groups = grouper.groupCount();
+    if (summary) {
+        facts.statedPins = findStatedPinTotal(lines, line);
+        *summary = facts;
+    }
 
     reader.Close();
     writer.Close();

@@ -20,6 +20,10 @@ public:
     // The same, and tells what the file held; summary is complete when the
     // success message is shown.
     void Convert(const std::u16string& inputPath, UserMessageSink& sink, ConversionSummary& summary);
+
+private:
+    // Without a summary to fill, nothing after the stop line is read.
+    void run(const std::u16string& inputPath, UserMessageSink& sink, ConversionSummary* summary);
 };
 
 }  // namespace kelvane

@@ -77,6 +77,10 @@ LayoutDetection detectLayout(LineLookahead& lines)
         if (line == nullptr)
             return {};
         if (const auto layout = titleRowLayout(*line)) {
+            // The tab layout skips its first two lines whatever they hold, a
+            // tab-separated title among them included.
+            if (*layout == PinoutLayout::TitledTab && index < 2)
+                return {};
             const LayoutDetection detection{*layout, index};
             return rowsMatchTitle(lines, detection) ? detection : LayoutDetection{};
         }

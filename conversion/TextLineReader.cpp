@@ -177,6 +177,7 @@ bool TextLineReader::ReadLine(std::u16string& line)
                     // The CR was read; the line ends with it and the next call tries again.
                     if (!heldNul)
                         line.push_back(u'\r');
+                    readFailed = true;
                     break;
                 }
                 if (pos_ < fill_ && buffer_[pos_] == kLf) {
@@ -197,7 +198,7 @@ bool TextLineReader::ReadLine(std::u16string& line)
                 throw FileError(FileError::GenericFailure, fullPath_);
             break;
         }
-        if (endsWithLf || heldNul || taken < kChunkSize)
+        if (endsWithLf || heldNul || readFailed || taken < kChunkSize)
             break;
     }
 
