@@ -2,7 +2,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMimeData>
@@ -16,6 +15,7 @@
 #include "PinoutCsvConverter.h"
 #include "QtText.h"
 #include "UserPrompts.h"
+#include "Utf16.h"
 
 // Resources of a static library are registered by name, outside any namespace.
 static void initKelvaneResources()
@@ -153,36 +153,46 @@ void CKelvaneDlg::OnGenCsv()
 
 namespace {
 
-// The one local file being dragged, or an empty string.
-QString draggedFile(const QMimeData* data)
+// The one local file being dragged, or nothing. Its name is taken from the URL's
+// bytes, so that a name that is not valid UTF-8 still reaches the file system.
+std::optional<std::u16string> draggedFile(const QDropEvent& event)
 {
-    if (!data || !data->hasUrls())
-        return {};
+    const QMimeData* data = event.mimeData();
+    if (!data || !data->hasUrls() || !(event.possibleActions() & Qt::CopyAction))
+        return std::nullopt;
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.constFirst().isLocalFile())
-        return {};
-    return QFileInfo(urls.constFirst().toLocalFile()).absoluteFilePath();
+        return std::nullopt;
+    const QByteArray path = QByteArray::fromPercentEncoding(urls.constFirst().path(QUrl::FullyEncoded).toLatin1());
+    if (path.isEmpty())
+        return std::nullopt;
+    return kelvane::fromUtf8(std::string_view(path.constData(), static_cast<std::size_t>(path.size())));
 }
 
 }  // namespace
 
+// The file is only read: a drop is always a copy, whatever the source proposes,
+// so that no source takes it for a move and deletes its file.
 void CKelvaneDlg::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!draggedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    if (draggedFile(*event)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
 }
 
 void CKelvaneDlg::dropEvent(QDropEvent* event)
 {
-    const QString path = draggedFile(event->mimeData());
-    if (path.isEmpty())
+    const auto path = draggedFile(*event);
+    if (!path)
         return;
-    event->acceptProposedAction();
-    runCommand([this, &path] { OnDropFile(path); });
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    runCommand([this, &path] { OnDropFile(*path); });
 }
 
-void CKelvaneDlg::OnDropFile(const QString& fullPath)
+void CKelvaneDlg::OnDropFile(const std::u16string& fullPath)
 {
-    m_strPinoutPath = toU16(fullPath);
+    m_strPinoutPath = fullPath;
     UpdateData(false);
 }

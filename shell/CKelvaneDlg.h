@@ -33,7 +33,7 @@ private:
     void OnPaint(QPaintEvent* event);
     void OnBrowse();
     void OnGenCsv();
-    void OnDropFile(const QString& fullPath);
+    void OnDropFile(const std::u16string& fullPath);
 
     QPushButton* exitButton_;
     QGroupBox* pinoutGroup_;

@@ -37,6 +37,9 @@ std::optional<QString> QtUserPrompts::chooseFileToOpen(QWidget* owner, const QSt
     // Whether the file exists is for the conversion to find out.
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setOption(QFileDialog::HideNameFilterDetails);
+    // Desktop-native choosers cut the filter's name at its first parenthesis and
+    // show no title; Qt's own shows both as meant, on every desktop.
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setNameFilter(nameFilter);
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return std::nullopt;

@@ -85,6 +85,7 @@ private slots:
     void escapingFailureIsShownAndDialogStays();
     void droppedFileIsChosen_data();
     void droppedFileIsChosen();
+    void droppedFileWithANameThatIsNotUtf8IsConverted();
     void dropsOtherThanOneLocalFileAreRefused_data();
     void dropsOtherThanOneLocalFileAreRefused();
     void f1ReportsThatHelpCannotStart();
@@ -428,19 +429,21 @@ void KelvaneDialogTest::escapingFailureIsShownAndDialogStays()
 namespace {
 
 // Drags data into the dialog's window and drops it at a point; Qt hands the
-// events to the widget there that takes drops. True when the drop was taken.
-bool dragAndDrop(QWidget& dialog, QMimeData& data, QPoint at)
+// events to the widget there that takes drops. The action the drop was taken
+// with, or IgnoreAction when it was refused.
+Qt::DropAction dragAndDrop(QWidget& dialog, QMimeData& data, QPoint at, Qt::DropActions offered = Qt::CopyAction,
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QWindow* window = dialog.windowHandle();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(window, &enter);
     if (!enter.isAccepted())
-        return false;
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        return Qt::IgnoreAction;
+    QDragMoveEvent move(at, offered, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(window, &move);
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(at), offered, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(window, &drop);
-    return drop.isAccepted();
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 }  // namespace
@@ -448,14 +451,25 @@ bool dragAndDrop(QWidget& dialog, QMimeData& data, QPoint at)
 void KelvaneDialogTest::droppedFileIsChosen_data()
 {
     QTest::addColumn<QString>("onto");
-    QTest::newRow("onto the field") << QStringLiteral("pinoutPathEdit");
-    QTest::newRow("onto a button") << QStringLiteral("genCsvButton");
-    QTest::newRow("onto the group box") << QStringLiteral("pinoutGroup");
+    QTest::addColumn<Qt::DropActions>("offered");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("onto the field") << QStringLiteral("pinoutPathEdit") << Qt::DropActions(Qt::CopyAction)
+                                    << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("onto a button") << QStringLiteral("genCsvButton") << Qt::DropActions(Qt::CopyAction)
+                                   << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("onto the group box") << QStringLiteral("pinoutGroup") << Qt::DropActions(Qt::CopyAction)
+                                        << Qt::KeyboardModifiers(Qt::NoModifier);
+    // Shift asks for a move; the source must still be told the file was only copied.
+    QTest::newRow("copy or move offered, Shift held") << QStringLiteral("pinoutPathEdit")
+                                                      << (Qt::CopyAction | Qt::MoveAction)
+                                                      << Qt::KeyboardModifiers(Qt::ShiftModifier);
 }
 
 void KelvaneDialogTest::droppedFileIsChosen()
 {
     QFETCH(QString, onto);
+    QFETCH(Qt::DropActions, offered);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     PinoutFolder folder;
     ShownDialog shown;
     QVERIFY(shown.show());
@@ -467,7 +481,8 @@ void KelvaneDialogTest::droppedFileIsChosen()
     data.setText(QUrl::fromLocalFile(folder.pinout).toString());
     const QWidget* target = shown.dialog.findChild<QWidget*>(onto);
     QVERIFY(target);
-    QVERIFY(dragAndDrop(shown.dialog, data, target->geometry().topLeft() + QPoint(3, 3)));
+    QCOMPARE(dragAndDrop(shown.dialog, data, target->geometry().topLeft() + QPoint(3, 3), offered, modifiers),
+        Qt::CopyAction);
     QCOMPARE(shown.field->text(), folder.pinout);
 
     QTest::mouseClick(shown.genCsv, Qt::LeftButton);
@@ -476,21 +491,46 @@ void KelvaneDialogTest::droppedFileIsChosen()
     QCOMPARE(readFile(folder.csvOf(folder.pinout)), folder.expectedCsv);
 }
 
+// File managers send such a name percent-encoded byte by byte; decoding it as
+// UTF-8 text would turn the odd byte into U+FFFD and miss the file.
+void KelvaneDialogTest::droppedFileWithANameThatIsNotUtf8IsConverted()
+{
+    PinoutFolder folder;
+    const std::string name = folder.dir.file("caf\xE9.txt");
+    writeFile(name, readFile(fixturePath("worked-example.txt")));
+    ShownDialog shown;
+    QVERIFY(shown.show());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded(QByteArray("file://") + QByteArray::fromStdString(name).toPercentEncoding("/"))});
+    QCOMPARE(dragAndDrop(shown.dialog, data, shown.field->geometry().center()), Qt::CopyAction);
+    QTest::mouseClick(shown.genCsv, Qt::LeftButton);
+
+    QCOMPARE(shown.prompts.messages.size(), std::size_t(1));
+    QCOMPARE(shown.prompts.messages[0].text, kSuccess);
+    QCOMPARE(readFile(name + ".csv"), folder.expectedCsv);
+}
+
 void KelvaneDialogTest::dropsOtherThanOneLocalFileAreRefused_data()
 {
     QTest::addColumn<QList<QUrl>>("urls");
     QTest::addColumn<QString>("plainText");
+    QTest::addColumn<Qt::DropActions>("offered");
 
     QTest::newRow("two files") << QList<QUrl>{QUrl::fromLocalFile("/a.txt"), QUrl::fromLocalFile("/b.txt")}
-                               << QString();
-    QTest::newRow("a web address") << QList<QUrl>{QUrl("https://example.org/pins.txt")} << QString();
-    QTest::newRow("plain text") << QList<QUrl>{} << QStringLiteral("/some/path.txt");
+                               << QString() << Qt::DropActions(Qt::CopyAction);
+    QTest::newRow("a web address") << QList<QUrl>{QUrl("https://example.org/pins.txt")} << QString()
+                                   << Qt::DropActions(Qt::CopyAction);
+    QTest::newRow("plain text") << QList<QUrl>{} << QStringLiteral("/some/path.txt") << Qt::DropActions(Qt::CopyAction);
+    QTest::newRow("only a move offered") << QList<QUrl>{QUrl::fromLocalFile("/a.txt")} << QString()
+                                         << Qt::DropActions(Qt::MoveAction);
 }
 
 void KelvaneDialogTest::dropsOtherThanOneLocalFileAreRefused()
 {
     QFETCH(QList<QUrl>, urls);
     QFETCH(QString, plainText);
+    QFETCH(Qt::DropActions, offered);
 
     ShownDialog shown;
     QVERIFY(shown.show());
@@ -500,7 +540,7 @@ void KelvaneDialogTest::dropsOtherThanOneLocalFileAreRefused()
         data.setUrls(urls);
     if (!plainText.isEmpty())
         data.setText(plainText);
-    QVERIFY(!dragAndDrop(shown.dialog, data, shown.field->geometry().center()));
+    QCOMPARE(dragAndDrop(shown.dialog, data, shown.field->geometry().center(), offered), Qt::IgnoreAction);
     QCOMPARE(shown.field->text(), QStringLiteral("kept.txt"));
 }
 

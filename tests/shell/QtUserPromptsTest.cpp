@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -98,9 +99,13 @@ void QtUserPromptsTest::chooser()
     QStringList filters;
     QWidget* parent = nullptr;
     QFileDialog::AcceptMode mode{};
+    QString title, shownFilter;
     answerModal<QFileDialog>(
         [&](QFileDialog* chooser) {
             filters = chooser->nameFilters();
+            title = chooser->windowTitle();
+            if (auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+                shownFilter = types->currentText();
             parent = chooser->parentWidget();
             mode = chooser->acceptMode();
             if (select.isEmpty()) {
@@ -120,6 +125,8 @@ void QtUserPromptsTest::chooser()
 
     QVERIFY(answered);
     QCOMPARE(filters, QStringList{kFilter});
+    QCOMPARE(shownFilter, QStringLiteral("Xilinx FPGA Package/Device Pinout Files (ASCII)"));
+    QCOMPARE(title, QStringLiteral("Open"));
     QCOMPARE(parent, &owner);
     QCOMPARE(mode, QFileDialog::AcceptOpen);
     if (chosen) {
