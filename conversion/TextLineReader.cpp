@@ -64,16 +64,7 @@ void appendBytes(std::u16string& line, const unsigned char* bytes, std::size_t c
 
 TextLineReader::~TextLineReader()
 {
-    if (!isOpen())
-        return;
-    try {
-        Close();
-    } catch (const FileError& error) {
-        try {
-            reportReleaseFailure(__FILE__, __LINE__, error.message());
-        } catch (...) {
-        }
-    }
+    closeOnRelease(*this, __FILE__, __LINE__);
 }
 
 bool TextLineReader::Open(const std::u16string& path)

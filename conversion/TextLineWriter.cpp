@@ -57,16 +57,7 @@ std::size_t narrowStorable(const char16_t* from, std::size_t count, unsigned cha
 
 TextLineWriter::~TextLineWriter()
 {
-    if (!isOpen())
-        return;
-    try {
-        Close();
-    } catch (const FileError& error) {
-        try {
-            reportReleaseFailure(__FILE__, __LINE__, error.message());
-        } catch (...) {
-        }
-    }
+    closeOnRelease(*this, __FILE__, __LINE__);
 }
 
 bool TextLineWriter::Create(const std::u16string& path)
