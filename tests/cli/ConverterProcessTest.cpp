@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
 
 #include "Files.h"
 #include "RunProgram.h"
@@ -107,6 +113,99 @@ TEST(Converter, RefusesAFolderAndAFifoAtOnce)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "kelvane-convert: " + dir.path() + ": File is Not Found\xEF\xBC\x81\n"
         "kelvane-convert: " + fifo + ": File is Not Found\xEF\xBC\x81\n");
+}
+
+// Each refusal of the file layer reaches the user as "not found": the input is
+// never changed, and a CSV that was there is left as it was.
+struct RefusalCase {
+    const char* name;
+    // Prepares the folder and returns the FILE argument.
+    std::function<std::string(const TempDir&)> prepare;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class ConverterRefusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ConverterRefusals, ReportEachFileAndChangeNothing)
+{
+    TempDir dir;
+    const std::string file = GetParam().prepare(dir);
+    const auto contents = [&](const std::string& path) {
+        const std::filesystem::path inDir = std::filesystem::path(dir.path()) / path;
+        std::error_code error;
+        return std::filesystem::symlink_status(inDir, error).type() == std::filesystem::file_type::regular
+            ? readFile(inDir.string())
+            : std::string("(no regular file)");
+    };
+    const std::string inputBefore = contents(file);
+    const std::string csvBefore = contents(file + ".csv");
+
+    const auto result = runProgram(kConverter, {file}, std::nullopt, dir.path());
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "kelvane-convert: " + file + ": File is Not Found\xEF\xBC\x81\n");
+    EXPECT_EQ(contents(file), inputBefore);
+    EXPECT_EQ(contents(file + ".csv"), csvBefore);
+}
+
+std::string pinoutIn(const TempDir& dir, const std::string& name)
+{
+    writeFile(dir.file(name), kPinout);
+    return dir.file(name);
+}
+
+// Holds an exclusive lock on a file for as long as the test runs, as another
+// program holding it open would.
+int holdLocked(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    ::flock(fd, LOCK_EX);
+    return fd;
+}
+
+INSTANTIATE_TEST_SUITE_P(FileLayer, ConverterRefusals, ::testing::Values(
+    RefusalCase{"EmptyPath", [](const TempDir&) { return std::string(); }},
+    RefusalCase{"MissingFile", [](const TempDir& dir) { return dir.file("missing.txt"); }},
+    RefusalCase{"Folder", [](const TempDir& dir) { return dir.path(); }},
+    RefusalCase{"PathOf260Characters", [](const TempDir&) { return "/" + std::string(259, 'a'); }},
+    RefusalCase{"FullPathOf260Characters",
+        [](const TempDir& dir) { return pinoutIn(dir, std::string(260 - dir.path().size() - 1, 'p')).substr(dir.path().size() + 1); }},
+    RefusalCase{"InputHeldByAnotherOpener",
+        [](const TempDir& dir) { const auto path = pinoutIn(dir, "held.txt"); holdLocked(path); return path; }},
+    RefusalCase{"CsvIsReadOnly",
+        [](const TempDir& dir) {
+            const auto path = pinoutIn(dir, "ro.txt");
+            writeFile(path + ".csv", "kept");
+            ::chmod((path + ".csv").c_str(), 0444);
+            return path;
+        }},
+    RefusalCase{"CsvIsAFolder",
+        [](const TempDir& dir) { const auto path = pinoutIn(dir, "f.txt"); ::mkdir((path + ".csv").c_str(), 0700); return path; }},
+    RefusalCase{"CsvHeldByAnotherOpener",
+        [](const TempDir& dir) {
+            const auto path = pinoutIn(dir, "h.txt");
+            writeFile(path + ".csv", "kept");
+            holdLocked(path + ".csv");
+            return path;
+        }},
+    RefusalCase{"CsvPathOf260Characters",
+        [](const TempDir& dir) { return pinoutIn(dir, std::string(256 - dir.path().size() - 1, 'q')); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Reading a process's own memory from address 0 fails: a file that opens but
+// can't be read. The CSV was created before the first line was read, and keeps
+// nothing, since the failure came before the header.
+TEST(Converter, InputThatCannotBeReadIsAnUnknownError)
+{
+    TempDir dir;
+    ASSERT_EQ(::symlink("/proc/self/mem", dir.file("mem.txt").c_str()), 0);
+    const auto result = runProgram(kConverter, {"mem.txt"}, std::nullopt, dir.path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "kelvane-convert: mem.txt: An unknown error occurred while accessing " + dir.path() + "/mem.txt.\n");
+    EXPECT_EQ(readFile(dir.file("mem.txt.csv")), "");
 }
 
 }  // namespace
