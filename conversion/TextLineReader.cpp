@@ -1,8 +1,6 @@
 #include "TextLineReader.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +13,7 @@
 
 #include "FileError.h"
 #include "FullPath.h"
+#include "LockedFile.h"
 #include "ReleaseFailureReporter.h"
 
 namespace kelvane {
@@ -74,15 +73,9 @@ bool TextLineReader::Open(const std::u16string& path)
     if (!resolved)
         return false;
 
-    // Non-blocking so that a FIFO is refused at once instead of waiting for a writer.
-    const int fd = ::open(resolved->native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = openLockedRegularFile(resolved->native, O_RDONLY);
     if (fd < 0)
         return false;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     fullPath_ = resolved->full;
     fill_ = pos_ = 0;

@@ -1,8 +1,6 @@
 #include "TextLineWriter.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +13,7 @@
 
 #include "FileError.h"
 #include "FullPath.h"
+#include "LockedFile.h"
 #include "ReleaseFailureReporter.h"
 
 namespace kelvane {
@@ -69,15 +68,13 @@ bool TextLineWriter::Create(const std::u16string& path)
 
     // Opened without O_TRUNC: the file is emptied only once it is known to be a
     // regular, writable file that nobody else holds, so a refused file keeps its bytes.
-    const int fd = ::open(resolved->native.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd = openLockedRegularFile(resolved->native, O_WRONLY | O_CREAT, [](const struct stat& status) {
+        // A file nobody may write is read-only, also for a privileged user.
+        return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    });
     if (fd < 0)
         return false;
-    struct stat status {};
-    const bool usable = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
-        // A file nobody may write is read-only, also for a privileged user.
-        && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0
-        && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::ftruncate(fd, 0) == 0;
-    if (!usable) {
+    if (::ftruncate(fd, 0) != 0) {
         ::close(fd);
         return false;
     }
