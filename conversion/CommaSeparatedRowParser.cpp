@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "PinoutFooter.h"
 #include "PinoutText.h"
 
 namespace kelvane {
@@ -67,11 +66,6 @@ bool CommaSeparatedRowParser::recognises(std::u16string_view titleRow)
 CommaSeparatedRowParser::CommaSeparatedRowParser(std::u16string_view titleRow)
     : columns_(*columnsOf(titleRow))
 {
-}
-
-bool CommaSeparatedRowParser::endsRows(std::u16string_view line) const
-{
-    return isFillerLine(line) || isFooterLine(line);
 }
 
 PinRow CommaSeparatedRowParser::parse(std::u16string_view line)

@@ -3,20 +3,19 @@
 #include <string>
 #include <string_view>
 
-#include "PinoutRowParser.h"
+#include "TitledRowParser.h"
 #include "TitleColumns.h"
 
 namespace kelvane {
 
 // The comma-separated form of the titled layout: a title row "Pin,Pin Name,...,Bank,..."
 // and one row per pin; a value that holds a comma comes in double quotes.
-class CommaSeparatedRowParser : public PinoutRowParser {
+class CommaSeparatedRowParser : public TitledRowParser {
 public:
     static bool recognises(std::u16string_view titleRow);
     // titleRow must be one that recognises accepts.
     explicit CommaSeparatedRowParser(std::u16string_view titleRow);
 
-    bool endsRows(std::u16string_view line) const override;
     PinRow parse(std::u16string_view line) override;
 
 private:

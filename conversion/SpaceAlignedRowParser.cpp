@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "PinoutFooter.h"
 #include "PinoutText.h"
 
 namespace kelvane {
@@ -52,11 +51,6 @@ SpaceAlignedRowParser::SpaceAlignedRowParser(std::u16string_view titleRow)
     columns_ = *columnsOf(titleRow, titles);
     for (const auto& title : titles)
         titleStarts_.push_back(title.start);
-}
-
-bool SpaceAlignedRowParser::endsRows(std::u16string_view line) const
-{
-    return isFillerLine(line) || isFooterLine(line);
 }
 
 PinRow SpaceAlignedRowParser::parse(std::u16string_view line)

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PinoutRowParser.h"
+#include "TitledRowParser.h"
 #include "TitleColumns.h"
 
 namespace kelvane {
@@ -12,13 +12,12 @@ namespace kelvane {
 // The layout whose columns are padded with blanks and left-aligned under a title
 // row "Pin  Pin Name  ...  Bank  ...". Values are separated by two or more blanks
 // and never hold two blanks in a row themselves.
-class SpaceAlignedRowParser : public PinoutRowParser {
+class SpaceAlignedRowParser : public TitledRowParser {
 public:
     static bool recognises(std::u16string_view titleRow);
     // titleRow must be one that recognises accepts.
     explicit SpaceAlignedRowParser(std::u16string_view titleRow);
 
-    bool endsRows(std::u16string_view line) const override;
     PinRow parse(std::u16string_view line) override;
 
     struct Value {

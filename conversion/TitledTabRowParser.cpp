@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "PinoutFooter.h"
 #include "PinoutText.h"
 
 namespace kelvane {
@@ -51,11 +50,6 @@ bool TitledTabRowParser::recognises(std::u16string_view titleRow)
 TitledTabRowParser::TitledTabRowParser(std::u16string_view titleRow)
     : columns_(*columnsOf(titleRow))
 {
-}
-
-bool TitledTabRowParser::endsRows(std::u16string_view line) const
-{
-    return isFillerLine(line) || isFooterLine(line);
 }
 
 PinRow TitledTabRowParser::parse(std::u16string_view line)

@@ -2,20 +2,19 @@
 
 #include <string_view>
 
-#include "PinoutRowParser.h"
+#include "TitledRowParser.h"
 #include "TitleColumns.h"
 
 namespace kelvane {
 
 // The tab layout that opens with a title row "Pin, Bank, ..., Pin Description"
 // (tab-separated); the columns are found by their titles.
-class TitledTabRowParser : public PinoutRowParser {
+class TitledTabRowParser : public TitledRowParser {
 public:
     static bool recognises(std::u16string_view titleRow);
     // titleRow must be one that recognises accepts.
     explicit TitledTabRowParser(std::u16string_view titleRow);
 
-    bool endsRows(std::u16string_view line) const override;
     PinRow parse(std::u16string_view line) override;
 
 private:
