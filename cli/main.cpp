@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "ConsoleMessageSink.h"
-#include "FileError.h"
 #include "PinoutCsvConverter.h"
 #include "ReleaseFailureReporter.h"
 #include "Utf16.h"
@@ -49,13 +48,11 @@ bool convertOne(const std::string& path, bool check)
     kelvane::ConversionSummary summary;
     try {
         kelvane::PinoutCsvConverter().Convert(kelvane::fromUtf8(path), sink, summary);
-    } catch (const kelvane::FileError& error) {
-        std::fprintf(stderr, "%s: %s: %s\n", kProgram, path.c_str(), error.what());
-        return false;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "%s: %s: Out of memory.\n", kProgram, path.c_str());
         return false;
     } catch (const std::exception& error) {
+        // A FileError's text names the file it concerns.
         std::fprintf(stderr, "%s: %s: %s\n", kProgram, path.c_str(), error.what());
         return false;
     }
